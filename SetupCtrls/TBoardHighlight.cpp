@@ -1,0 +1,6 @@
+#include "TBoardHighlight.h"
+
+TBoardHighlight::TBoardHighlight(QWidget *parent) : TControl(parent)
+{
+    resize(65, 65);
+}

@@ -1,0 +1,3 @@
+#include "TRadioPanel.h"
+
+TRadioPanel::TRadioPanel(QWidget *parent) : TControl(parent) {}

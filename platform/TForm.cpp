@@ -1,0 +1,164 @@
+#include "TForm.h"
+
+#include "TMenu.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+TForm::TForm(QWidget *parent) : QMainWindow(parent)
+{
+    m_client = new QWidget(this);
+    m_client->setObjectName(QString()); // the client area is no component
+    m_client->setAutoFillBackground(true);
+    setCentralWidget(m_client);
+    setColor(m_color);
+}
+
+TForm::~TForm() = default;
+
+TForm *TForm::formOfClientArea(const QWidget *widget)
+{
+    if (!widget)
+        return nullptr;
+    auto *form = qobject_cast<TForm *>(widget->parentWidget());
+    return form && form->m_client == widget ? form : nullptr;
+}
+
+QSize TForm::frameExtra() const
+{
+    return frameGeometry().size() - geometry().size();
+}
+
+int TForm::menuHeight() const
+{
+    QWidget *bar = menuWidget();
+    if (!bar || bar->isHidden())
+        return 0;
+    return isVisible() ? bar->height() : bar->sizeHint().height();
+}
+
+int TForm::outerWidth() const
+{
+    return frameGeometry().width();
+}
+
+int TForm::outerHeight() const
+{
+    return frameGeometry().height();
+}
+
+void TForm::setFormLeft(int left)
+{
+    move(left, formTop());
+}
+
+void TForm::setFormTop(int top)
+{
+    move(formLeft(), top);
+}
+
+void TForm::setOuterWidth(int width)
+{
+    resize(qMax(0, width - frameExtra().width()), height());
+    m_client->resize(width - frameExtra().width(), m_client->height());
+}
+
+void TForm::setOuterHeight(int height)
+{
+    const int inner = qMax(0, height - frameExtra().height());
+    resize(width(), inner);
+    m_client->resize(m_client->width(), qMax(0, inner - menuHeight()));
+}
+
+void TForm::setClientWidth(int width)
+{
+    resize(width, height());
+    // The layout places the client area only when it next runs; keep its size
+    // current now so code that reads ClientWidth right away sees the new value.
+    m_client->resize(width, m_client->height());
+}
+
+void TForm::setClientHeight(int height)
+{
+    resize(width(), height + menuHeight());
+    m_client->resize(m_client->width(), height);
+}
+
+void TForm::setColor(TColor color)
+{
+    m_color = color;
+    QPalette pal = m_client->palette();
+    pal.setColor(QPalette::Window, color.toQColor());
+    m_client->setPalette(pal);
+    m_client->update();
+}
+
+void TForm::setFormStyle(TFormStyle style)
+{
+    m_formStyle = style;
+    setWindowFlag(Qt::WindowStaysOnTopHint, style == fsStayOnTop);
+}
+
+void TForm::setBorderStyle(TFormBorderStyle style)
+{
+    m_borderStyle = style;
+    const bool tool = style == bsToolWindow || style == bsSizeToolWin;
+    setWindowFlag(Qt::Tool, tool);
+    setWindowFlag(Qt::Dialog, style == bsDialog);
+}
+
+void TForm::setMenu(TMainMenu *menu)
+{
+    if (m_menu == menu)
+        return;
+    m_menu = menu;
+    if (menu)
+        setMenuBar(menu->menuBar());
+}
+
+void TForm::Show()
+{
+    if (m_position == poScreenCenter) {
+        if (QScreen *screen = QGuiApplication::primaryScreen()) {
+            QRect r = frameGeometry();
+            r.moveCenter(screen->availableGeometry().center());
+            move(r.topLeft());
+        }
+    }
+    switch (m_windowState) {
+    case wsMaximized:
+        showMaximized();
+        break;
+    case wsMinimized:
+        showMinimized();
+        break;
+    case wsNormal:
+        show();
+        break;
+    }
+}
+
+bool TForm::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        Activated(true);
+    else if (event->type() == QEvent::WindowDeactivate)
+        Activated(false);
+    return QMainWindow::event(event);
+}
+
+void TForm::Activated(bool active)
+{
+    const TNotifyEvent handler = active ? m_onActivate : m_onDeactivate;
+    if (handler)
+        handler(this);
+}
+
+void TForm::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted() && m_onClose)
+        m_onClose(this);
+}
