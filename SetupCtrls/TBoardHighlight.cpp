@@ -1,6 +1,207 @@
 #include "TBoardHighlight.h"
 
+#include "ClassName.h"
+#include "RenderRing.h"
+#include "TBoardImage.h"
+#include "TComponent.h"
+#include "TMenu.h"
+
+#include <QPainter>
+
+namespace {
+
+struct TypeLook
+{
+    TColor ringColor;
+    float idle;
+    float flare;
+    float lit;
+};
+
+TypeLook lookOf(THighlightType type)
+{
+    switch (type) {
+    case htOptions:
+        return {clBlue, 0.25f, 1.0f, 0.5f};
+    case htSettings:
+        return {clYellow, 0.5f, 1.0f, 0.75f};
+    case htCalibration:
+        return {clRed, 0.5f, 1.0f, 0.75f};
+    }
+    return {clYellow, 0.5f, 1.0f, 0.75f};
+}
+
+bool isAsciiLetter(QChar c)
+{
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+bool isIdentChar(QChar c)
+{
+    return isAsciiLetter(c) || (c >= u'0' && c <= u'9') || c == u'_';
+}
+
+// What shows beneath a control where nothing paints: the nearest ancestor
+// that fills its background.
+QColor backgroundBeneath(const QWidget *widget)
+{
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        if (w->autoFillBackground() || w->isWindow())
+            return w->palette().color(w->backgroundRole());
+    }
+    return Qt::white;
+}
+
+} // namespace
+
 TBoardHighlight::TBoardHighlight(QWidget *parent) : TControl(parent)
 {
-    resize(65, 65);
+    setBounds(x(), y(), 65, 65);
+    // The stored type starts as htOptions, so this write always applies the
+    // htSettings look.
+    setHighlightType(htSettings);
+}
+
+void TBoardHighlight::setHighlightType(THighlightType type)
+{
+    if (m_highlightType == type)
+        return;
+    m_highlightType = type;
+    const TypeLook look = lookOf(type);
+    m_ringColor = look.ringColor;
+    m_idleStrength = look.idle;
+    m_flareStrength = look.flare;
+    m_litStrength = look.lit;
+    update();
+}
+
+void TBoardHighlight::setRadioPanel(TRadioPanel *panel)
+{
+    m_radioPanel = panel;
+}
+
+void TBoardHighlight::setTitle(const QString &title)
+{
+    if (m_title == title)
+        return;
+    m_title = title;
+    m_popupCaption = QString(title).remove(QLatin1Char('&'));
+    m_menuIdent = MenuIdentOf(title);
+}
+
+QString TBoardHighlight::MenuIdentOf(const QString &title)
+{
+    if (title.isEmpty())
+        return title;
+    if ((isAsciiLetter(title.front()) || title.front() == u'_') &&
+        std::all_of(title.begin(), title.end(), isIdentChar))
+        return title;
+    qsizetype start = 0;
+    while (start < title.size() && !isAsciiLetter(title.at(start)) && title.at(start) != u'_')
+        ++start;
+    QString ident;
+    ident.reserve(title.size() - start);
+    for (qsizetype i = start; i < title.size(); ++i) {
+        if (i == start || isIdentChar(title.at(i)))
+            ident.append(title.at(i));
+    }
+    return ident;
+}
+
+void TBoardHighlight::setHot(bool hot)
+{
+    if (m_hot == hot)
+        return;
+    m_hot = hot;
+    update();
+}
+
+void TBoardHighlight::setPopupActiveFlag(bool active)
+{
+    if (m_popupActive == active)
+        return;
+    m_popupActive = active;
+    update();
+}
+
+const QImage &TBoardHighlight::currentImage() const
+{
+    if (m_popupActive && m_hot)
+        return m_flareImage;
+    if (m_popupActive || m_hot)
+        return m_litImage;
+    return m_idleImage;
+}
+
+QImage TBoardHighlight::PixelsBeneath() const
+{
+    QImage pixels(size(), QImage::Format_ARGB32);
+    if (pixels.isNull())
+        return pixels;
+    QWidget *parent = parentWidget();
+    pixels.fill(backgroundBeneath(parent));
+    if (!parent)
+        return pixels;
+    if (auto *board = qobject_cast<TBoardImage *>(parent)) {
+        // The board's own drawing of its picture, limited to this control's
+        // rectangle: exactly the pixels it put on screen here.
+        QPainter painter(&pixels);
+        painter.translate(-pos());
+        painter.setClipRect(geometry());
+        if (!board->picture().isNull())
+            painter.drawImage(board->destRect(), board->picture());
+    } else {
+        // Only the parent itself: its other children are not beneath us, and
+        // we must not draw ourselves.
+        parent->render(&pixels, QPoint(), QRegion(geometry()), QWidget::DrawWindowBackground);
+    }
+    return pixels;
+}
+
+void TBoardHighlight::RebuildRingBitmaps()
+{
+    const QImage beneath = PixelsBeneath();
+    const int a = width() - 1;
+    const int b = height() - 1;
+    struct
+    {
+        QImage *image;
+        float strength;
+        bool flare;
+    } const looks[] = {
+        {&m_idleImage, m_idleStrength, false},
+        {&m_flareImage, m_flareStrength, true},
+        {&m_litImage, m_litStrength, false},
+    };
+    for (const auto &look : looks) {
+        *look.image = beneath.copy();
+        RenderRing(*look.image, a, b, look.flare, m_ringColor, look.strength);
+    }
+}
+
+void TBoardHighlight::paintEvent(QPaintEvent *)
+{
+    if (IsDesigning(this)) {
+        RebuildRingBitmaps();
+    } else if (!m_ringsBuilt) {
+        RebuildRingBitmaps();
+        if (IsClass(parentWidget(), "TBoardImage")) {
+            m_menu = static_cast<TBoardImage *>(parentWidget())->menu();
+            RegisterInMenu();
+        } else {
+            m_menu = nullptr;
+        }
+        m_ringsBuilt = true;
+    }
+
+    const QImage &image = currentImage();
+    if (image.isNull())
+        return;
+    // A plain colour copy: the fourth byte (0 on a flare crest) must not make
+    // the pixel transparent.
+    const QImage colour(image.constBits(), image.width(), image.height(), image.bytesPerLine(),
+                        QImage::Format_RGB32);
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, colour);
 }
