@@ -131,7 +131,21 @@ void TBoardImage::paintEvent(QPaintEvent *)
         m_designTop = y();
         m_firstPaintDone = true;
     }
+    const QRect before = geometry();
     centreInParent();
+    if (geometry() != before && parentWidget()) {
+        // Moved while painting: this paint is clipped to the old place, so paint
+        // the old and the new place again once this paint is over.
+        QPointer<QWidget> parent = parentWidget();
+        const QRect both = before.united(geometry());
+        QMetaObject::invokeMethod(
+            this,
+            [parent, both] {
+                if (parent)
+                    parent->update(both);
+            },
+            Qt::QueuedConnection);
+    }
 
     QPainter painter(this);
     if (IsDesigning(this)) {

@@ -3,10 +3,13 @@
 
 xsession_start() {
     local display_num=${1:-91}
+    # Take the first display from there on that no other X server holds.
+    while [ -e "/tmp/.X${display_num}-lock" ] || [ -e "/tmp/.X11-unix/X${display_num}" ]; do
+        display_num=$((display_num + 1))
+    done
     export DISPLAY=":$display_num"
     export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent
     export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-    rm -f "/tmp/.X${display_num}-lock" "/tmp/.X11-unix/X${display_num}"
     Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
     XSESSION_XVFB=$!
     local i
