@@ -41,6 +41,21 @@ bool isIdentChar(QChar c)
     return isAsciiLetter(c) || (c >= u'0' && c <= u'9') || c == u'_';
 }
 
+// The colour of each pixel with the fourth byte set to 0xFF. Painters treat
+// Format_RGB32 data as already opaque and may copy the fourth byte through, so
+// it has to be set rather than merely reinterpreted.
+QImage opaqueColour(const QImage &image)
+{
+    QImage shown(image.size(), QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *from = reinterpret_cast<const quint32 *>(image.constScanLine(y));
+        auto *to = reinterpret_cast<quint32 *>(shown.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            to[x] = from[x] | 0xFF000000u;
+    }
+    return shown;
+}
+
 // What shows beneath a control where nothing paints: the nearest ancestor
 // that fills its background.
 QColor backgroundBeneath(const QWidget *widget)
@@ -177,6 +192,17 @@ void TBoardHighlight::RebuildRingBitmaps()
         *look.image = beneath.copy();
         RenderRing(*look.image, a, b, look.flare, m_ringColor, look.strength);
     }
+    m_idleShown = opaqueColour(m_idleImage);
+    m_flareShown = opaqueColour(m_flareImage);
+    m_litShown = opaqueColour(m_litImage);
+}
+
+const QImage &TBoardHighlight::currentShown() const
+{
+    const QImage &image = currentImage();
+    return &image == &m_flareImage ? m_flareShown
+           : &image == &m_litImage ? m_litShown
+                                   : m_idleShown;
 }
 
 void TBoardHighlight::paintEvent(QPaintEvent *)
@@ -194,14 +220,12 @@ void TBoardHighlight::paintEvent(QPaintEvent *)
         m_ringsBuilt = true;
     }
 
-    const QImage &image = currentImage();
-    if (image.isNull())
-        return;
     // A plain colour copy: the fourth byte (0 on a flare crest) must not make
-    // the pixel transparent.
-    const QImage colour(image.constBits(), image.width(), image.height(), image.bytesPerLine(),
-                        QImage::Format_RGB32);
+    // the pixel transparent or blend it with what is beneath.
+    const QImage &shown = currentShown();
+    if (shown.isNull())
+        return;
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(0, 0, colour);
+    painter.drawImage(0, 0, shown);
 }

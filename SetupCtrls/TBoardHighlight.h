@@ -88,6 +88,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    const QImage &currentShown() const;
+
     QPointer<TRadioPanel> m_radioPanel;
     QPointer<TMainMenu> m_menu;
     QString m_title;
@@ -96,6 +98,11 @@ private:
     QImage m_idleImage;
     QImage m_flareImage;
     QImage m_litImage;
+    // The three images as the screen shows them: colour only, fourth byte
+    // 0xFF, so each paint is one plain copy whatever the target's format.
+    QImage m_idleShown;
+    QImage m_flareShown;
+    QImage m_litShown;
     TColor m_ringColor;
     float m_idleStrength = 0;
     float m_flareStrength = 0;
