@@ -4,6 +4,8 @@
 #include "TBoardHighlight.h"
 #include "TBoardImage.h"
 #include "TRadioPanel.h"
+#include "TThreeJumper.h"
+#include "TTwoJumper.h"
 
 void RegisterSetupCtrls()
 {
@@ -14,4 +16,6 @@ void RegisterSetupCtrls()
     RegisterComponentClass<TBoardImage>();
     RegisterComponentClass<TBoardHighlight>();
     RegisterComponentClass<TRadioPanel>();
+    RegisterComponentClass<TTwoJumper>();
+    RegisterComponentClass<TThreeJumper>();
 }

@@ -1,8 +1,11 @@
 #include "DesignLoader.h"
 
+#include "Gdi.h"
 #include "TColor.h"
+#include "TComboBox.h"
 #include "TComponent.h"
 #include "TForm.h"
+#include "TLabel.h"
 #include "TMenu.h"
 #include "TNotifyEvent.h"
 
@@ -62,6 +65,9 @@ void registerPlatformClasses()
     done = true;
     RegisterComponentClass<TMainMenu>();
     RegisterComponentClass<TMenuItem>();
+    RegisterComponentClass<TLabel>();
+    RegisterComponentClass<TComboBox>();
+    InstallFontSubstitutes();
 }
 
 QString describe(const QJsonValue &v)
