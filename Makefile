@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 # Debian packages the build, the tests and the screenshots need.
 PACKAGES := cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev \
-            xvfb xauth xdotool openbox x11-utils wmctrl imagemagick fonts-dejavu-core
+            xvfb xauth xdotool openbox x11-utils wmctrl imagemagick fonts-dejavu-core fonts-urw-base35
 
 .PHONY: all deps configure build run test screenshots clean
 
