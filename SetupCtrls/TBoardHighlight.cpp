@@ -176,8 +176,7 @@ QImage TBoardHighlight::PixelsBeneath() const
 void TBoardHighlight::RebuildRingBitmaps()
 {
     const QImage beneath = PixelsBeneath();
-    const int a = width() - 1;
-    const int b = height() - 1;
+    const RingShape shape(width() - 1, height() - 1, beneath.size());
     struct
     {
         QImage *image;
@@ -190,7 +189,7 @@ void TBoardHighlight::RebuildRingBitmaps()
     };
     for (const auto &look : looks) {
         *look.image = beneath.copy();
-        RenderRing(*look.image, a, b, look.flare, m_ringColor, look.strength);
+        RenderRing(*look.image, shape, look.flare, m_ringColor, look.strength);
     }
     m_idleShown = opaqueColour(m_idleImage);
     m_flareShown = opaqueColour(m_flareImage);

@@ -2,12 +2,12 @@
 
 // A plain per-pixel ring blend through QImage::pixel/setPixel, written straight
 // from the formula with no shortcuts, to hold the scan-line version against.
+// Single-precision arithmetic throughout, as RenderRing does.
 
 #include "Rounding.h"
 #include "TColor.h"
 
 #include <QImage>
-#include <algorithm>
 #include <cmath>
 
 inline void RenderRingPerPixel(QImage &bitmap, int a, int b, bool flare, TColor colour,
@@ -15,32 +15,32 @@ inline void RenderRingPerPixel(QImage &bitmap, int a, int b, bool flare, TColor 
 {
     if (a < 1 || b < 1)
         return;
-    const float sx = float(2.0 / a);
-    const float sy = float(2.0 / b);
+    const float sx = 2.0f / float(a);
+    const float sy = 2.0f / float(b);
     for (int y = 0; y <= b && y < bitmap.height(); ++y) {
         for (int x = 0; x <= a && x < bitmap.width(); ++x) {
-            const float u = float(double(x) * sx - 1.0);
-            const float v = float(double(y) * sy - 1.0);
-            const float d2 = float(double(u) * u + double(v) * v);
+            const float u = float(x) * sx - 1.0f;
+            const float v = float(y) * sy - 1.0f;
+            const float d2 = u * u + v * v;
             if (d2 >= 1.0f)
                 continue;
             float w;
-            if (double(d2) < 0.5929)
+            if (d2 < 0.5929f)
                 w = 0.16f;
             else
-                w = float(1.0 - std::fabs(std::sqrt(double(d2)) - 0.875) * 8.0);
+                w = 1.0f - std::fabs(std::sqrt(d2) - 0.875f) * 8.0f;
             QRgb base = bitmap.pixel(x, y);
             if (flare) {
-                w = float(2.0 * w);
+                w = 2.0f * w;
                 if (w > 1.0f) {
-                    w = float(2.0 - w);
+                    w = 2.0f - w;
                     base = 0x00FFFFFFu;
                 }
             }
-            const float t = float(double(w) * strength);
-            const float s = float(1.0 - t);
+            const float t = w * strength;
+            const float s = 1.0f - t;
             auto blend = [&](int baseByte, int colourByte) {
-                return std::clamp(Round(double(s) * baseByte + double(t) * colourByte), 0, 255);
+                return Round(s * float(baseByte) + t * float(colourByte));
             };
             bitmap.setPixel(x, y,
                             qRgba(blend(qRed(base), colour.red()),

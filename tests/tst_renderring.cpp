@@ -109,35 +109,58 @@ private slots:
         QCOMPARE(bytesAt(image, at.x(), at.y()), expected);
     }
 
-    // Random photographs of the product's highlight sizes and the default
-    // size against the per-pixel reference, every pixel, all three looks.
+    // Random photographs of the product's highlight sizes, the default size
+    // and an ellipse smaller than its bitmap, against the per-pixel reference:
+    // every pixel, four looks, both vector kernels.
     void matchesPerPixelBlend_data()
     {
         QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
         QTest::addColumn<int>("colour");
-        QTest::newRow("65 x 65 yellow") << QSize(65, 65) << int(clYellow);
-        QTest::newRow("29 x 21 blue") << QSize(29, 21) << int(clBlue);
-        QTest::newRow("18 x 33 red") << QSize(18, 33) << int(clRed);
-        QTest::newRow("44 x 20 grey") << QSize(44, 20) << int(clGray);
-        QTest::newRow("2 x 2") << QSize(2, 2) << int(clYellow);
+        QTest::newRow("65 x 65 yellow") << QSize(65, 65) << 64 << 64 << int(clYellow);
+        QTest::newRow("29 x 21 blue") << QSize(29, 21) << 28 << 20 << int(clBlue);
+        QTest::newRow("18 x 33 red") << QSize(18, 33) << 17 << 32 << int(clRed);
+        QTest::newRow("44 x 20 grey") << QSize(44, 20) << 43 << 19 << int(clGray);
+        QTest::newRow("2 x 2") << QSize(2, 2) << 1 << 1 << int(clYellow);
+        QTest::newRow("ellipse inside a wider bitmap")
+            << QSize(53, 40) << 30 << 26 << int(clYellow);
     }
 
     void matchesPerPixelBlend()
     {
         QFETCH(QSize, size);
+        QFETCH(int, a);
+        QFETCH(int, b);
         QFETCH(int, colour);
         const QImage photo = noise(size.width(), size.height(), quint32(size.width() * 977));
-        for (const Look &look : {kIdle, kLit, kFlare, Look{false, 0.25f}}) {
-            QImage fast = photo;
-            QImage reference = photo;
-            RenderRing(fast, size.width() - 1, size.height() - 1, look.flare, colour,
-                       look.strength);
-            RenderRingPerPixel(reference, size.width() - 1, size.height() - 1, look.flare, colour,
-                               look.strength);
-            QCOMPARE(fast, reference);
+        for (bool portable : {false, true}) {
+            UsePortableRingKernel(portable);
+            for (const Look &look : {kIdle, kLit, kFlare, Look{false, 0.25f}}) {
+                QImage fast = photo;
+                QImage reference = photo;
+                RenderRing(fast, a, b, look.flare, colour, look.strength);
+                RenderRingPerPixel(reference, a, b, look.flare, colour, look.strength);
+                QCOMPARE(fast, reference);
+            }
         }
-        // The photograph passed in by value stays as it was (no shared write).
+        UsePortableRingKernel(false);
+        // The photograph shared with the copies stays as it was.
         QCOMPARE(photo, noise(size.width(), size.height(), quint32(size.width() * 977)));
+    }
+
+    // One shape blends any number of bitmaps of its size, and nothing else.
+    void shapeFitsItsSizeOnly()
+    {
+        const RingShape shape(16, 16, QSize(17, 17));
+        QImage once = filled(17, 17), twice = filled(17, 17);
+        RenderRing(once, shape, false, clYellow, 0.5f);
+        RenderRing(twice, shape, false, clYellow, 0.5f);
+        QCOMPARE(bytesAt(once, 8, 8), bgra(92, 66, 204, 0x80));
+        QCOMPARE(twice, once);
+        QImage other = filled(18, 17);
+        RenderRing(other, shape, false, clYellow, 0.5f);
+        QCOMPARE(other, filled(18, 17));
     }
 
     // Sizes where the ellipse has no inside, or the bitmap is smaller than
