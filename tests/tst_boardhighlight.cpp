@@ -339,18 +339,23 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("ident");
+        QTest::addColumn<QString>("panel");
         QTest::newRow("IRQD") << "IRQDHighlight1" << QRect(196, 7, 29, 21) << "&Digital Interrupt"
                               << "Digital Interrupt"
-                              << "DigitalInterrupt";
+                              << "DigitalInterrupt"
+                              << "IRQDPanel";
         QTest::newRow("BEN") << "BENHighlight" << QRect(270, 16, 18, 33) << "&Buffer Enabling"
                              << "Buffer Enabling"
-                             << "BufferEnabling";
+                             << "BufferEnabling"
+                             << "BENPanel";
         QTest::newRow("IRQT") << "IRQTHighlight" << QRect(224, 7, 30, 21) << "&Timer Interrupt"
                               << "Timer Interrupt"
-                              << "TimerInterrupt";
+                              << "TimerInterrupt"
+                              << "IRQTPanel";
         QTest::newRow("Int") << "IntHighLight" << QRect(212, 36, 44, 20) << "&Interrupt Source"
                              << "Interrupt Source"
-                             << "InterruptSource";
+                             << "InterruptSource"
+                             << "IntPanel";
     }
 
     void productHighlights()
@@ -360,6 +365,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, caption);
         QFETCH(QString, ident);
+        QFETCH(QString, panel);
         TMainForm form;
         auto *board = qobject_cast<TBoardImage *>(FindComponent(&form, "BoardImage1"));
         QVERIFY(board);
@@ -372,6 +378,8 @@ private slots:
         QCOMPARE(h->menuIdent(), ident);
         QCOMPARE(h->highlightType(), htSettings);
         QVERIFY(h->createPopup());
+        QVERIFY(h->radioPanel());
+        QCOMPARE(h->radioPanel()->objectName(), panel);
 
         form.Show();
         QTRY_VERIFY(h->ringsBuilt());
