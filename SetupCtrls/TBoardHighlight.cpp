@@ -7,6 +7,7 @@
 #include "TMenu.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -114,10 +115,11 @@ QString TBoardHighlight::MenuIdentOf(const QString &title)
     qsizetype start = 0;
     while (start < title.size() && !isAsciiLetter(title.at(start)) && title.at(start) != u'_')
         ++start;
+    // The first character left is a letter or "_"; keep what may follow it.
     QString ident;
     ident.reserve(title.size() - start);
     for (qsizetype i = start; i < title.size(); ++i) {
-        if (i == start || isIdentChar(title.at(i)))
+        if (isIdentChar(title.at(i)))
             ident.append(title.at(i));
     }
     return ident;
