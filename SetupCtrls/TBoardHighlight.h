@@ -3,12 +3,14 @@
 #include "HighlightTypes.h"
 #include "TColor.h"
 #include "TControl.h"
+#include "TPopupForm.h"
 #include "TRadioPanel.h"
 
 #include <QImage>
 #include <QPointer>
 
 class TMainMenu;
+class TMenuItem;
 
 // A ring marker on the board picture over one jumper or feature. It shows the
 // photograph beneath it with a soft ring blended in, in three strengths: idle,
@@ -23,6 +25,7 @@ class TBoardHighlight : public TControl
 
 public:
     explicit TBoardHighlight(QWidget *parent = nullptr);
+    ~TBoardHighlight() override;
 
     bool createPopup() const { return m_createPopup; }
     void setCreatePopup(bool value) { m_createPopup = value; }
@@ -74,6 +77,43 @@ public:
     TMainMenu *menu() const { return m_menu; }
     void setMenuRef(TMainMenu *menu) { m_menu = menu; }
 
+    // The highlights that act as one option with this one: the children of the
+    // same board picture with equal Title and HighlightType, this one included,
+    // in child order. Empty when the parent is no board picture.
+    QList<TBoardHighlight *> LinkedSet() const;
+    // The pop-up window this highlight built, if any.
+    TPopupForm *popup() const { return m_popup; }
+
+    // The pointer entered or left. A forwarded call comes from another member
+    // of the linked set and is not passed on again.
+    void MouseEnter(bool forwarded = false);
+    void MouseLeave(bool forwarded = false);
+    // OnClick, then the pop-up is pinned.
+    void Click() override;
+    // Keeps the linked set's pop-up open when the pointer leaves, checks the
+    // menu entry and focuses the window.
+    void PinPopup();
+    // Shows the linked set's pop-up window, building it on the first visit.
+    void ShowPopup();
+    // The pop-up window became active or inactive: relight, and with propagate
+    // relight the other members as well.
+    void SetPopupActive(bool active, bool propagate);
+    // The pop-up window was closed (hidden): uncheck, unlight the set.
+    void PopupClosed();
+    void ClearHot();
+
+    // The top-level menu group of a type: "&Settings", "&Calibration", "&Options".
+    static QString GroupCaption(THighlightType type);
+    // The check mark of this highlight's menu entry.
+    void SetMenuChecked(bool checked);
+    // The menu entry's click: closes the set's pop-up when the entry is
+    // checked, otherwise opens it pinned. Any other sender opens it pinned.
+    void MenuItemClick(QObject *sender);
+    // Previous/Next: close this pop-up and open the neighbouring entry's,
+    // wrapping around; entries without a click handler are passed over.
+    void ShowPrevious();
+    void ShowNext();
+
     // Renders the three ring images from the pixels beneath the control.
     void RebuildRingBitmaps();
     // The pixels the parent shows under this control, as an ARGB32 image of
@@ -83,15 +123,24 @@ public:
 protected:
     // Adds the highlight's entry to menu(); called once, at the first run-time
     // paint, after the rings are rendered.
-    virtual void RegisterInMenu() {}
+    virtual void RegisterInMenu();
 
     void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEnterEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
     const QImage &currentShown() const;
+    // This highlight's entry: the first group of its type holding an entry
+    // captioned Title.
+    TMenuItem *menuEntry(TMenuItem **group = nullptr) const;
+    void addMenuEntry(TMenuItem *group);
+    void showNeighbour(int step);
+    QRect popupBounds() const;
 
     QPointer<TRadioPanel> m_radioPanel;
     QPointer<TMainMenu> m_menu;
+    QPointer<TPopupForm> m_popup;
     QString m_title;
     QString m_popupCaption;
     QString m_menuIdent;

@@ -91,14 +91,14 @@ void TBoardImage::PictureChanged()
         if (m_autoSize)
             setBounds(x(), y(), pw, ph);
     }
+    // Opaque when the picture covers the whole control with opaque pixels. This
+    // is kept as information only: telling Qt would let it move the control by
+    // copying its old pixels, and the board moves whenever it centres itself.
     if (!m_picture.isNull()) {
-        // Only a picture that covers the whole control with opaque pixels lets
-        // Qt skip painting what lies beneath it.
         const bool graphicTransparent = m_transparent && m_picture.hasAlphaChannel();
-        const bool opaque = !graphicTransparent && (m_stretch || (pw >= width() && ph >= height()));
-        setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+        m_opaque = !graphicTransparent && (m_stretch || (pw >= width() && ph >= height()));
     } else {
-        setAttribute(Qt::WA_OpaquePaintEvent, false);
+        m_opaque = false;
     }
     if (!m_drawing)
         update();
@@ -195,5 +195,14 @@ bool TBoardImage::eventFilter(QObject *watched, QEvent *event)
 
 void TBoardImage::StartTour()
 {
-    // The highlights' enter, click and leave behaviour arrives with pop-up windows.
+    // As if the pointer entered the First highlight, clicked it and left: its
+    // pop-up opens pinned and focused, its menu entry checked.
+    if (!m_first)
+        return;
+    QPointer<TBoardHighlight> first = m_first;
+    first->MouseEnter(false);
+    if (first)
+        first->Click();
+    if (first)
+        first->MouseLeave(false);
 }

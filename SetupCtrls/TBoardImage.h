@@ -54,6 +54,8 @@ public:
     int designLeft() const { return m_designLeft; }
     int designTop() const { return m_designTop; }
     bool firstPaintDone() const { return m_firstPaintDone; }
+    // The picture hides everything beneath the control.
+    bool isOpaque() const { return m_opaque; }
 
     // Where the picture is drawn inside the control.
     QRect destRect() const;
@@ -89,4 +91,5 @@ private:
     bool m_transparent = false;
     bool m_drawing = false;
     bool m_firstPaintDone = false;
+    bool m_opaque = false;
 };

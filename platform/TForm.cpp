@@ -7,7 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
-TForm::TForm(QWidget *parent) : QMainWindow(parent)
+TForm::TForm(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, flags)
 {
     m_client = new QWidget(this);
     m_client->setObjectName(QString()); // the client area is no component
@@ -104,9 +104,24 @@ void TForm::setFormStyle(TFormStyle style)
 void TForm::setBorderStyle(TFormBorderStyle style)
 {
     m_borderStyle = style;
-    const bool tool = style == bsToolWindow || style == bsSizeToolWin;
-    setWindowFlag(Qt::Tool, tool);
-    setWindowFlag(Qt::Dialog, style == bsDialog);
+    // The window type is a field of the flags, not a set of bits to toggle:
+    // clearing Qt::Dialog would also clear the bit that makes this a window.
+    Qt::WindowType type = Qt::Window;
+    if (style == bsToolWindow || style == bsSizeToolWin)
+        type = Qt::Tool;
+    else if (style == bsDialog)
+        type = Qt::Dialog;
+    Qt::WindowFlags flags = (windowFlags() & ~Qt::WindowType_Mask) | type;
+    // Tool windows and dialogs carry a caption and a close box only, which
+    // leaves a narrow window room for its caption.
+    const Qt::WindowFlags captionOnly =
+        Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    flags.setFlag(Qt::CustomizeWindowHint, false);
+    if (type != Qt::Window)
+        flags |= captionOnly;
+    else
+        flags &= ~captionOnly;
+    setWindowFlags(flags);
 }
 
 void TForm::setMenu(TMainMenu *menu)

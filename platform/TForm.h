@@ -56,7 +56,7 @@ class TForm : public QMainWindow
     Q_PROPERTY(TNotifyEvent OnClose READ onClose WRITE setOnClose)
 
 public:
-    explicit TForm(QWidget *parent = nullptr);
+    explicit TForm(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
     ~TForm() override;
 
     // The widget children are placed in.

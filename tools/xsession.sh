@@ -8,6 +8,7 @@ xsession_start() {
         display_num=$((display_num + 1))
     done
     export DISPLAY=":$display_num"
+    export QT_QPA_PLATFORM=xcb # a real window, even when the caller runs the rest offscreen
     export DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent
     export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
     Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
