@@ -8,6 +8,9 @@
 
 int main(int argc, char *argv[])
 {
+    // Loading needs no screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: checkdesign DESIGN.json\n");
