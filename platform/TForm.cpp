@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -13,6 +14,8 @@ TForm::TForm(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, flags
     m_client->setObjectName(QString()); // the client area is no component
     m_client->setAutoFillBackground(true);
     setCentralWidget(m_client);
+    // Sizes come from the design, not from what the layout would like.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
     setColor(m_color);
 }
 
@@ -28,7 +31,12 @@ TForm *TForm::formOfClientArea(const QWidget *widget)
 
 QSize TForm::frameExtra() const
 {
-    return frameGeometry().size() - geometry().size();
+    // Until the window is shown the frame is unknown, and what Qt reports for
+    // a hidden window can even be smaller than the window itself.
+    if (!isVisible())
+        return QSize(0, 0); // QSize() would be -1 x -1
+    const QSize extra = frameGeometry().size() - geometry().size();
+    return QSize(qMax(0, extra.width()), qMax(0, extra.height()));
 }
 
 int TForm::menuHeight() const
@@ -41,12 +49,12 @@ int TForm::menuHeight() const
 
 int TForm::outerWidth() const
 {
-    return frameGeometry().width();
+    return width() + frameExtra().width();
 }
 
 int TForm::outerHeight() const
 {
-    return frameGeometry().height();
+    return height() + frameExtra().height();
 }
 
 void TForm::setFormLeft(int left)
