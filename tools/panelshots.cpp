@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <cstdio>
 
@@ -45,6 +46,13 @@ int main(int argc, char *argv[])
             host.show();
             host.activateWindow();
             panel->setFocus();
+            // The panel's enter handler runs once the window is active and the
+            // focus has arrived; the pictures are taken after it.
+            QElapsedTimer waited;
+            waited.start();
+            while (!panel->isAncestorOf(QApplication::focusWidget()) &&
+                   QApplication::focusWidget() != panel && waited.elapsed() < 2000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
             const QString stem = dir.filePath(panel->objectName());
             failures += save(host, stem + QStringLiteral(".png")) ? 0 : 1;
             if (auto *box = panel->findChild<TComboBox *>()) {

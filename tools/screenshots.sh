@@ -4,6 +4,7 @@
 #   docs/screenshot.png  the main window as it starts
 #   docs/popup.png       the "Buffer Enabling" pop-up, pinned
 #   docs/menu.png        the Settings menu dropped down, one entry checked
+#   docs/panels/*.png    each option group on its own, before and after a choice
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -41,3 +42,7 @@ import -window root docs/menu.png
 echo "wrote docs/menu.png"
 xdotool key Escape
 kill "$app" 2>/dev/null || true
+wait "$app" 2>/dev/null || true
+
+"$build/tools/panelshots" docs/panels | tail -n 1
+echo "wrote docs/panels/"
