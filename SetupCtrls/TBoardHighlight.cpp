@@ -595,6 +595,12 @@ TMenuItem *TBoardHighlight::menuEntry(TMenuItem **groupOut) const
     return nullptr;
 }
 
+// New menu items belong to the menu's owner, the main window.
+QObject *TBoardHighlight::menuOwner() const
+{
+    return m_menu->parent() ? m_menu->parent() : m_menu.data();
+}
+
 void TBoardHighlight::RegisterInMenu()
 {
     if (!m_menu)
@@ -614,7 +620,7 @@ void TBoardHighlight::RegisterInMenu()
         return;
     }
 
-    QObject *owner = m_menu->parent() ? m_menu->parent() : m_menu.data();
+    QObject *owner = menuOwner();
     auto *group = new TMenuItem(owner);
     group->setObjectName(UniqueComponentName(owner, QString::fromLatin1(g.stem)));
     group->setCaption(caption);
@@ -632,7 +638,7 @@ void TBoardHighlight::RegisterInMenu()
 
 void TBoardHighlight::addMenuEntry(TMenuItem *group)
 {
-    QObject *owner = m_menu->parent() ? m_menu->parent() : m_menu.data();
+    QObject *owner = menuOwner();
     auto *entry = new TMenuItem(owner);
     // A title without any ASCII letter has no identifier form; its entry is
     // named after its group instead ("SettingsEntry1").

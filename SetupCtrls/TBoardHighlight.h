@@ -135,6 +135,7 @@ private:
     // captioned Title.
     TMenuItem *menuEntry(TMenuItem **group = nullptr) const;
     void addMenuEntry(TMenuItem *group);
+    QObject *menuOwner() const;
     void showNeighbour(int step);
     QRect popupBounds() const;
 

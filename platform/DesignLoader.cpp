@@ -1,6 +1,6 @@
 #include "DesignLoader.h"
 
-#include "Gdi.h"
+#include "Fonts.h"
 #include "TColor.h"
 #include "TComboBox.h"
 #include "TComponent.h"
@@ -141,6 +141,7 @@ public:
         for (const Deferred &d : std::as_const(m_handlers))
             bindHandler(d);
 
+        applyFontColors();
         for (QObject *c : std::as_const(m_created))
             finishLoading(c);
         finishLoading(m_root);
@@ -526,7 +527,6 @@ private:
                    QStringLiteral("the handler could not be bound"));
     }
 
-public:
     // Font colours become the text colour of their components.
     void applyFontColors()
     {
@@ -540,7 +540,6 @@ public:
         }
     }
 
-private:
     QObject *m_root;
     QString m_source;
     QHash<QString, QObject *> m_components;
@@ -574,7 +573,6 @@ void LoadDesignData(QObject *root, const QByteArray &json, const QString &source
     Loader loader(root, sourceName);
     try {
         loader.load(json);
-        loader.applyFontColors();
     } catch (...) {
         loader.rollBack();
         throw;

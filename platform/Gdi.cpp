@@ -1,6 +1,5 @@
 #include "Gdi.h"
 
-#include <QFont>
 #include <QPainter>
 #include <algorithm>
 #include <vector>
@@ -105,17 +104,4 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom)
     paintShape(painter,
                roundedSpans(left, top, right, bottom, (right - left) / 2.0, (bottom - top) / 2.0),
                *this);
-}
-
-void InstallFontSubstitutes()
-{
-    static bool done = false;
-    if (done)
-        return;
-    done = true;
-    // Fonts of about the same width come first; fontconfig falls back further.
-    const QStringList sansSerif = {QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
-                                   QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")};
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sansSerif);
-    QFont::insertSubstitutions(QStringLiteral("Microsoft Sans Serif"), sansSerif);
 }

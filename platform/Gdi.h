@@ -24,7 +24,3 @@ struct TCanvas
     void RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
     void Ellipse(int left, int top, int right, int bottom);
 };
-
-// Designs name fonts of the system they were made on; map those names to
-// installed fonts of similar size and width. Safe to call more than once.
-void InstallFontSubstitutes();
